@@ -11,7 +11,7 @@ BUILD_DIR := build/$(PRESET)
 PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev \
-            fonts-liberation2
+            fonts-liberation2 xvfb xauth
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
@@ -40,9 +40,13 @@ build: configure
 test: build
 	ctest --preset $(PRESET)
 
+# The window needs a screen; say so plainly rather than let the toolkit fail.
 run: build
-	@if [ -x $(BUILD_DIR)/bin/tarnix ]; then $(BUILD_DIR)/bin/tarnix; \
-	else echo "The window is not built yet."; fi
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make run needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); without one, use: xvfb-run make run"; \
+	  exit 1; \
+	fi
+	$(BUILD_DIR)/bin/tarnix
 
 clean:
 	rm -rf build

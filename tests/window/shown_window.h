@@ -1,0 +1,46 @@
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include <QLineEdit>
+#include <QString>
+#include <QTest>
+
+#include "operator_window.h"
+
+namespace tarnix {
+
+// The window on a reader of the given kind, shown, with every message it
+// would show kept instead of opening a message box.
+template <typename ReaderKind>
+struct ShownWindow {
+  ReaderKind reader;
+  OperatorWindow window{reader};
+  std::vector<std::pair<MessageKind, QString>> messages;
+
+  ShownWindow() {
+    window.SetMessageSink([this](MessageKind kind, const QString& text) { messages.emplace_back(kind, text); });
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window was not shown");
+  }
+
+  template <typename Control = QWidget>
+  Control* Find(const QString& name) const {
+    auto* control = window.template findChild<Control*>(name);
+    if (control == nullptr) qFatal("no control %s", qPrintable(name));
+    return control;
+  }
+
+  void Click(const QString& name) { QTest::mouseClick(Find(name), Qt::LeftButton); }
+
+  void Type(const QString& entry, const QString& text) {
+    auto* edit = Find<QLineEdit>(entry);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+  }
+
+  QString Text(const QString& entry) const { return Find<QLineEdit>(entry)->text(); }
+};
+
+}  // namespace tarnix
