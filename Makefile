@@ -2,6 +2,9 @@
 #   make run    install what is missing, build, open the window on the simulated reader
 #   make test   install what is missing, build, run every test
 #   make deps   install only the missing Debian packages
+#   make test-asan  build and run every test under AddressSanitizer and UBSan
+#   make fuzz-check replay the fuzz corpus, then fuzz for a minute
+#   make fuzz       fuzz until stopped (or for FUZZ_SECONDS), keeping findings
 #   make windows-check    cross-build for 32- and 64-bit Windows, test the reader binding under Wine
 #   make windows-check32  the same test built 32-bit, under 32-bit Wine (release check; slow)
 
@@ -13,14 +16,15 @@ BUILD_DIR := build/$(PRESET)
 PACKAGES := cmake make g++ pkg-config \
             libgtest-dev libgmock-dev libbenchmark-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev \
-            fonts-liberation2 xvfb xauth
+            fonts-liberation2 xvfb xauth \
+            clang libclang-rt-14-dev
 
 # The Windows cross builds, and Wine to run their tests.
 PACKAGES += g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
 
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run clean test-asan fuzz-build fuzz-check fuzz
 
 all: build
 
@@ -52,6 +56,39 @@ run: build
 	  exit 1; \
 	fi
 	$(BUILD_DIR)/bin/tarnix
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan --parallel 2
+	ctest --preset asan
+
+# The fuzzer feeds entry texts to the write-block encoding; see fuzz/.
+FUZZER := build/fuzz/bin/carddata_fuzzer
+FUZZ_CORPUS := fuzz/corpus
+FUZZ_FLAGS := -dict=fuzz/entry_texts.dict
+# What CI's minute of fuzzing adds goes here, not into the committed corpus.
+FUZZ_CHECK_DIR := build/fuzz/check
+FUZZ_FINDINGS := fuzz/findings
+FUZZ_SECONDS ?=
+
+fuzz-build: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz --parallel 2
+
+fuzz-check: fuzz-build
+	$(FUZZER) $(FUZZ_CORPUS)/*
+	rm -rf $(FUZZ_CHECK_DIR) && mkdir -p $(FUZZ_CHECK_DIR)/corpus
+	$(FUZZER) $(FUZZ_FLAGS) -max_total_time=60 -artifact_prefix=$(FUZZ_CHECK_DIR)/ \
+	  $(FUZZ_CHECK_DIR)/corpus $(FUZZ_CORPUS)
+
+fuzz: fuzz-build
+	mkdir -p $(FUZZ_FINDINGS)/corpus
+	@echo "Failing inputs go to $(FUZZ_FINDINGS)/, new corpus entries to $(FUZZ_FINDINGS)/corpus/."
+	$(FUZZER) $(FUZZ_FLAGS) $(if $(FUZZ_SECONDS),-max_total_time=$(FUZZ_SECONDS)) \
+	  -artifact_prefix=$(FUZZ_FINDINGS)/ $(FUZZ_FINDINGS)/corpus $(FUZZ_CORPUS); \
+	status=$$?; \
+	echo "Failing inputs: $(FUZZ_FINDINGS)/  New corpus entries: $(FUZZ_FINDINGS)/corpus/"; \
+	exit $$status
 
 # The reader binding built for Windows; see README.md, "Building on Windows".
 # The 32-bit build is what ships but cannot run here: it is built, which
