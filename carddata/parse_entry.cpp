@@ -57,7 +57,10 @@ double BeyondDouble(std::string_view mantissa, std::string_view exponent) {
     long long value = 0;
     const auto [end, error] = std::from_chars(exponent.data(), exponent.data() + exponent.size(), value);
     (void)end;
-    if (error == std::errc::result_out_of_range) value = std::numeric_limits<long long>::max() / 2;
+    // Any exponent this large decides the outcome alone; capping it keeps the
+    // sum below from overflowing.
+    constexpr long long kDecisiveExponent = std::numeric_limits<long long>::max() / 4;
+    if (error == std::errc::result_out_of_range || value > kDecisiveExponent) value = kDecisiveExponent;
     magnitude = negative ? magnitude - value : magnitude + value;
   }
   return magnitude > 0 ? kInfinity : 0;

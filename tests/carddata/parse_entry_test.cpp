@@ -31,6 +31,8 @@ TEST(ParseEntry, NumbersBeyondADoubleBecomeInfinityNotUndefined) {
   EXPECT_EQ(ParseEntry("-1e400"), -inf);
   EXPECT_EQ(ParseEntry("1e99999999999999999999999"), inf);
   EXPECT_EQ(ParseEntry("0.000001e-99999999999999999999"), 0);
+  EXPECT_EQ(ParseEntry("1e9223372036854775807"), inf);
+  EXPECT_EQ(ParseEntry("1.001e-9223372036854775807"), 0);
   EXPECT_EQ(ParseEntry("&HFFFFFFFFFFFFFFFFFF"), inf);
   EXPECT_EQ(ParseEntry(std::string(400, '9')), inf);
 }
