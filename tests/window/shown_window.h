@@ -3,8 +3,10 @@
 #include <utility>
 #include <vector>
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 
 #include "operator_window.h"
@@ -19,7 +21,8 @@ struct ShownWindow {
   OperatorWindow window{reader};
   std::vector<std::pair<MessageKind, QString>> messages;
 
-  ShownWindow() {
+  template <typename... ReaderArguments>
+  explicit ShownWindow(ReaderArguments&&... arguments) : reader(std::forward<ReaderArguments>(arguments)...) {
     window.SetMessageSink([this](MessageKind kind, const QString& text) { messages.emplace_back(kind, text); });
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window was not shown");
@@ -41,6 +44,19 @@ struct ShownWindow {
   }
 
   QString Text(const QString& entry) const { return Find<QLineEdit>(entry)->text(); }
+
+  // Everything the operator can set: each entry's text, the selected option
+  // and the ticks.
+  QStringList State() const {
+    QStringList state;
+    for (const auto* entry : window.findChildren<QLineEdit*>()) {
+      state << entry->objectName() + "=" + entry->text();
+    }
+    for (const auto* button : window.findChildren<QAbstractButton*>()) {
+      if (button->isChecked()) state << button->objectName();
+    }
+    return state;
+  }
 };
 
 }  // namespace tarnix
