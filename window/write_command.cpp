@@ -58,7 +58,12 @@ void RunWriteCommand(Reader& reader, WindowControls& controls) {
                              ". Check that a card that is not locked lies on the reader, then press Write again.");
     return;
   }
-  reader.ControlBuzzer(1, 1, scratch);
+  try {
+    reader.ControlBuzzer(1, 1, scratch);
+  } catch (const RangeError& error) {
+    // The card already holds the number: say so, or it may be issued twice.
+    throw RangeError("The card was written, but the number shown was not advanced. " + std::string(error.what()));
+  }
 
   if (controls.IsTicked(CheckBoxId::chkIDADD1)) {
     const EntryText next = AdvanceNumber(format.index, encoded->keptValue);

@@ -342,6 +342,18 @@ class WindowCommandsTest : public QObject {
     QCOMPARE(window.messages.size(), 1U);
   }
 
+  void beepFailureAfterAWriteSaysTheCardWasWritten() {
+    FakeReaderWindow window;
+    window.Click("chkIDADD1");
+    window.reader.buzzerStatus = 65536;
+
+    window.Click("cmdIDWrite");
+
+    QCOMPARE(window.messages.size(), 1U);
+    QVERIFY(window.messages[0].second.contains("The card was written, but the number shown was not advanced."));
+    QVERIFY(window.messages[0].second.contains("ControlBuzzer returned 65536"));
+  }
+
   void readThenWriteCopiesTheCard_data() {
     QTest::addColumn<QByteArray>("card");
     QTest::newRow("WG26") << QByteArray::fromHex("0000050102");
