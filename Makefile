@@ -8,6 +8,10 @@
 #   make fuzz       fuzz until stopped (or for FUZZ_SECONDS), keeping findings
 #   make windows-check    cross-build for 32- and 64-bit Windows, test the reader binding under Wine
 #   make windows-check32  the same test built 32-bit, under 32-bit Wine (release check; slow)
+#   make bench      start-up against an empty window, command cost, a run of 10,000 writes
+#   make install    install into PREFIX (default /usr/local)
+#   make package    build the Debian package into build/<preset>/package/
+#   make package-check  build the package, install it into a scratch root, start it there
 
 # CI sets CI=true and gets warnings treated as errors.
 PRESET ?= $(if $(CI),ci,dev)
@@ -23,6 +27,11 @@ PACKAGES := cmake make g++ pkg-config \
 # Qt 5.15 for make test-qt5; its libqt5gui5 brings the offscreen platform
 # plugin the window tests run on.
 PACKAGES += qtbase5-dev
+
+# make bench: the start-up probe's X library, and Python for the table.
+# make package-check: dpkg-shlibdeps (with file) for the package's
+# dependencies, the desktop file checks, and xdotool to press Read.
+PACKAGES += python3 libxcb1-dev dpkg-dev file desktop-file-utils appstream xdotool
 
 # The Windows cross builds, and Wine to run their tests.
 PACKAGES += g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
@@ -125,3 +134,23 @@ windows-check32-deps: deps
 
 clean:
 	rm -rf build
+
+# Timed, never asserted; see README.md, "Performance".
+.PHONY: bench
+bench: build
+	python3 bench/run_bench.py $(BUILD_DIR)/bin
+
+# See README.md, "Installing".
+PREFIX ?= /usr/local
+PACKAGE_DIR := $(BUILD_DIR)/package
+.PHONY: install package package-check
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX) --strip
+
+package: build
+	rm -f $(PACKAGE_DIR)/*.deb
+	cpack --config $(BUILD_DIR)/CPackConfig.cmake
+
+package-check: package
+	packaging/check-package.sh $(PACKAGE_DIR)

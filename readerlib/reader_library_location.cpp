@@ -13,7 +13,9 @@ ReaderLibraryLocation DefaultReaderLibraryLocation() {
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
   if (!error) {
-    location.folders.push_back(program.parent_path());
+    const std::filesystem::path folder = program.parent_path();
+    location.folders.push_back(folder);
+    location.fallbackFolders.push_back((folder / TARNIX_BUNDLED_READER_DIR).lexically_normal());
   }
   return location;
 #endif
@@ -25,6 +27,9 @@ std::vector<std::filesystem::path> CandidatePaths(const ReaderLibraryLocation& l
     paths.push_back(folder / location.fileName);
   }
   paths.emplace_back(location.fileName);
+  for (const std::filesystem::path& folder : location.fallbackFolders) {
+    paths.push_back(folder / location.fileName);
+  }
   return paths;
 }
 

@@ -188,6 +188,33 @@ TEST_F(ReaderLibraryLoadingTest, MissingLibraryIsNamedAndBoundOnceItIsThere) {
   EXPECT_EQ(RecordingLibraryView(folder / fileName).LastCall().callCount, 1);
 }
 
+// The fallback folders hold the bundled simulated reader: used when nothing
+// before them loads, hidden by a library beside the program.
+TEST_F(ReaderLibraryLoadingTest, FallbackFolderIsBoundOnlyWhenNothingBeforeItLoads) {
+  const std::filesystem::path beside = folder / "bin";
+  const std::filesystem::path bundled = folder / "lib";
+  std::filesystem::create_directories(beside);
+  std::filesystem::create_directories(bundled);
+  // Names of their own: the system's search comes before the fallback, and
+  // would find a library this process has loaded under the same name.
+  const std::string onlyBundled = "bundled_" + kRecordingLibrary.filename().string();
+  const std::string inBoth = "both_" + kRecordingLibrary.filename().string();
+  std::filesystem::copy_file(kRecordingLibrary, bundled / onlyBundled);
+  std::filesystem::copy_file(kRecordingLibrary, bundled / inBoth);
+  std::filesystem::copy_file(kRecordingLibrary, beside / inBoth);
+
+  HeadBuffer head{};
+  BodyBuffer body{};
+  BoundReaderLibrary fromFallback({onlyBundled, {beside}, {bundled}});
+  EXPECT_EQ(fromFallback.MF_Getsnr(0, 0, head, body), 0);
+  EXPECT_EQ(RecordingLibraryView(bundled / onlyBundled).LastCall().callCount, 1);
+
+  BoundReaderLibrary fromBeside({inBoth, {beside}, {bundled}});
+  EXPECT_EQ(fromBeside.MF_Getsnr(0, 0, head, body), 0);
+  EXPECT_EQ(RecordingLibraryView(beside / inBoth).LastCall().callCount, 1);
+  EXPECT_EQ(RecordingLibraryView(bundled / inBoth).LastCall().callCount, 0);
+}
+
 TEST_F(ReaderLibraryLoadingTest, LibraryLackingAnEntryPointIsNamedAndNothingOfItIsCalled) {
   const RecordingLibraryView view(kIncompleteLibrary);
   BoundReaderLibrary reader(LocationOf(kIncompleteLibrary));
