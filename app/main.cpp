@@ -5,6 +5,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Ties the window to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.tarnix.Tarnix"));
   tarnix::BoundReaderLibrary reader;
   tarnix::OperatorWindow window(reader);
   window.show();

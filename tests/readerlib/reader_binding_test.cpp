@@ -10,41 +10,13 @@
 #include "bound_reader_library.h"
 #include "range_error.h"
 #include "reader_library_error.h"
-#include "recording_reader_library.h"
-#include "shared_library.h"
+#include "recording_library_view.h"
 
 namespace tarnix {
 namespace {
 
 const std::filesystem::path kRecordingLibrary = RECORDING_READER_LIBRARY;
 const std::filesystem::path kIncompleteLibrary = INCOMPLETE_READER_LIBRARY;
-
-ReaderLibraryLocation LocationOf(const std::filesystem::path& library) {
-  return {library.filename().string(), {library.parent_path()}};
-}
-
-// The test's own view of a recording library the binding has loaded: the
-// same file, so the same library and the same record.
-class RecordingLibraryView {
- public:
-  explicit RecordingLibraryView(const std::filesystem::path& path) {
-    std::string reason;
-    library_ = SharedLibrary::Open(path, reason);
-    if (library_ == nullptr) {
-      throw std::runtime_error(reason);
-    }
-  }
-
-  const RecordedCall& LastCall() const {
-    return *reinterpret_cast<LastRecordedCallFunction>(library_->Find(kLastRecordedCallName))();
-  }
-  void SetStatus(int status) const {
-    reinterpret_cast<SetRecordedStatusFunction>(library_->Find(kSetRecordedStatusName))(status);
-  }
-
- private:
-  std::unique_ptr<SharedLibrary> library_;
-};
 
 template <std::size_t size>
 std::array<std::uint8_t, size> NumberedBytes(std::uint8_t first) {

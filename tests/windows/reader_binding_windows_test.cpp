@@ -21,8 +21,7 @@
 #include "bound_reader_library.h"
 #include "range_error.h"
 #include "reader_library_error.h"
-#include "recording_reader_library.h"
-#include "shared_library.h"
+#include "recording_library_view.h"
 
 namespace tarnix {
 namespace {
@@ -62,33 +61,6 @@ std::filesystem::path ProgramFolder() {
 // With Windows' own separators throughout, as the binding's messages name them.
 const std::filesystem::path kRecordingLibrary = (ProgramFolder() / RECORDING_READER_LIBRARY).make_preferred();
 const std::filesystem::path kIncompleteLibrary = (ProgramFolder() / INCOMPLETE_READER_LIBRARY).make_preferred();
-
-ReaderLibraryLocation LocationOf(const std::filesystem::path& library) {
-  return {library.filename().string(), {library.parent_path()}};
-}
-
-// The test's own view of a recording library the binding has loaded: the
-// same file, so the same module and the same record.
-class RecordingLibraryView {
- public:
-  explicit RecordingLibraryView(const std::filesystem::path& path) {
-    std::string reason;
-    library_ = SharedLibrary::Open(path, reason);
-    if (library_ == nullptr) {
-      throw std::runtime_error(reason);
-    }
-  }
-
-  const RecordedCall& LastCall() const {
-    return *reinterpret_cast<LastRecordedCallFunction>(library_->Find(kLastRecordedCallName))();
-  }
-  void SetStatus(int status) const {
-    reinterpret_cast<SetRecordedStatusFunction>(library_->Find(kSetRecordedStatusName))(status);
-  }
-
- private:
-  std::unique_ptr<SharedLibrary> library_;
-};
 
 // A buffer of the binding inside a larger block, with guard bytes on both
 // sides that the library must leave alone.
