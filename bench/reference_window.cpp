@@ -12,7 +12,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
-  const tarnix::ControlSpec& design = tarnix::ControlLayout().front();
+  const tarnix::PlacedControl& design = tarnix::ControlLayout().front();
   QWidget window;
   window.setWindowTitle(QString::fromUtf8(design.caption.data(), static_cast<int>(design.caption.size())));
   window.setFixedSize(design.width / tarnix::kTwipsPerPixel, design.height / tarnix::kTwipsPerPixel);

@@ -10,7 +10,7 @@ enum class ControlKind { Window, Frame, Caption, Option, Entry, CheckBox, Button
 // One control of the window as designed: position and size in twips inside
 // its container, the caption or initial text, and the font. A font size of 0
 // means the control has no font of its own (the window and the frames).
-struct ControlSpec {
+struct PlacedControl {
   std::string_view name;
   ControlKind kind;
   std::string_view container;  // empty for the window itself
@@ -27,6 +27,6 @@ struct ControlSpec {
 inline constexpr int kTwipsPerPixel = 15;
 
 // Every control, the window first and each container before what it holds.
-std::span<const ControlSpec> ControlLayout();
+std::span<const PlacedControl> ControlLayout();
 
 }  // namespace tarnix

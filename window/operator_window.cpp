@@ -38,23 +38,23 @@ QString OptionName(const WiegandFormat& format) {
 
 // The designed face is absent from most machines; Liberation Sans has the
 // metrics of the common Windows sans face and fits every caption in its box.
-QFont ControlFont(const ControlSpec& spec) {
+QFont ControlFont(const PlacedControl& placed) {
   QFont font;
   font.setFamily(QStringLiteral("MS Sans Serif"));
   font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-  font.setPointSizeF(spec.fontPoints);
-  font.setBold(spec.bold);
+  font.setPointSizeF(placed.fontPoints);
+  font.setBold(placed.bold);
   return font;
 }
 
-QRect PixelGeometry(const ControlSpec& spec) {
-  return {spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel, spec.width / kTwipsPerPixel,
-          spec.height / kTwipsPerPixel};
+QRect PixelGeometry(const PlacedControl& placed) {
+  return {placed.left / kTwipsPerPixel, placed.top / kTwipsPerPixel, placed.width / kTwipsPerPixel,
+          placed.height / kTwipsPerPixel};
 }
 
-QWidget* NewControl(const ControlSpec& spec, QWidget* container) {
-  const QString caption = ToQString(spec.caption);
-  switch (spec.kind) {
+QWidget* NewControl(const PlacedControl& placed, QWidget* container) {
+  const QString caption = ToQString(placed.caption);
+  switch (placed.kind) {
     case ControlKind::Window:
       break;
     case ControlKind::Frame:
@@ -96,19 +96,19 @@ OperatorWindow::OperatorWindow(Reader& reader, QWidget* parent)
 }
 
 void OperatorWindow::CreateControls() {
-  for (const ControlSpec& spec : ControlLayout()) {
-    if (spec.kind == ControlKind::Window) {
-      setObjectName(ToQString(spec.name));
-      setWindowTitle(ToQString(spec.caption));
-      setFixedSize(PixelGeometry(spec).size());
+  for (const PlacedControl& placed : ControlLayout()) {
+    if (placed.kind == ControlKind::Window) {
+      setObjectName(ToQString(placed.name));
+      setWindowTitle(ToQString(placed.caption));
+      setFixedSize(PixelGeometry(placed).size());
       continue;
     }
-    QWidget* container = Find<QWidget>(spec.container);
+    QWidget* container = Find<QWidget>(placed.container);
     if (container == nullptr) throw std::logic_error("a control is laid out before its container");
-    QWidget* control = NewControl(spec, container);
-    control->setObjectName(ToQString(spec.name));
-    control->setGeometry(PixelGeometry(spec));
-    if (spec.fontPoints > 0) control->setFont(ControlFont(spec));
+    QWidget* control = NewControl(placed, container);
+    control->setObjectName(ToQString(placed.name));
+    control->setGeometry(PixelGeometry(placed));
+    if (placed.fontPoints > 0) control->setFont(ControlFont(placed));
   }
 }
 
@@ -157,8 +157,8 @@ void OperatorWindow::SetTabOrder() {
       chain(entries_.at(static_cast<std::size_t>(field.entry)));
     }
   }
-  for (const ControlSpec& spec : ControlLayout()) {
-    if (spec.kind == ControlKind::CheckBox || spec.kind == ControlKind::Button) chain(Find<QWidget>(spec.name));
+  for (const PlacedControl& placed : ControlLayout()) {
+    if (placed.kind == ControlKind::CheckBox || placed.kind == ControlKind::Button) chain(Find<QWidget>(placed.name));
   }
 }
 

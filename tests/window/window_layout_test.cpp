@@ -107,37 +107,37 @@ class WindowLayoutTest : public QObject {
   }
 
   void controlFollowsTheLayout_data() {
-    AddLayoutRows([](const ControlSpec& spec) { return spec.kind != ControlKind::Window; });
+    AddLayoutRows([](const PlacedControl& placed) { return placed.kind != ControlKind::Window; });
   }
 
   void controlFollowsTheLayout() {
     QFETCH(int, row);
-    const ControlSpec& spec = ControlLayout()[static_cast<std::size_t>(row)];
+    const PlacedControl& placed = ControlLayout()[static_cast<std::size_t>(row)];
     FakeReaderWindow shown;
-    const QWidget* control = shown.Find(Str(spec.name));
-    QCOMPARE(control->metaObject()->className(), ClassOf(spec.kind));
-    QCOMPARE(control->parentWidget()->objectName(), Str(spec.container));
-    QCOMPARE(control->geometry(), QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
-    QCOMPARE(TextOf(control), Str(spec.caption));
-    if (spec.kind != ControlKind::Frame) {
+    const QWidget* control = shown.Find(Str(placed.name));
+    QCOMPARE(control->metaObject()->className(), ClassOf(placed.kind));
+    QCOMPARE(control->parentWidget()->objectName(), Str(placed.container));
+    QCOMPARE(control->geometry(), QRect(placed.left / 15, placed.top / 15, placed.width / 15, placed.height / 15));
+    QCOMPARE(TextOf(control), Str(placed.caption));
+    if (placed.kind != ControlKind::Frame) {
       QCOMPARE(control->font().families().value(0), QString("MS Sans Serif"));
       QVERIFY(QStringList({"MS Sans Serif", "Liberation Sans"}).contains(QFontInfo(control->font()).family()));
-      QCOMPARE(control->font().pointSizeF(), spec.fontPoints);
-      QCOMPARE(control->font().bold(), spec.bold);
+      QCOMPARE(control->font().pointSizeF(), placed.fontPoints);
+      QCOMPARE(control->font().bold(), placed.bold);
     }
   }
 
   void captionFitsItsBox_data() {
-    AddLayoutRows([](const ControlSpec& spec) { return spec.kind != ControlKind::Window && !spec.caption.empty(); });
+    AddLayoutRows([](const PlacedControl& placed) { return placed.kind != ControlKind::Window && !placed.caption.empty(); });
   }
 
   // The face used instead of the designed one must not cut off any caption or
   // initial text.
   void captionFitsItsBox() {
     QFETCH(int, row);
-    const ControlSpec& spec = ControlLayout()[static_cast<std::size_t>(row)];
+    const PlacedControl& placed = ControlLayout()[static_cast<std::size_t>(row)];
     FakeReaderWindow shown;
-    const QWidget* control = shown.Find(Str(spec.name));
+    const QWidget* control = shown.Find(Str(placed.name));
     const QFontMetrics metrics(control->font());
     const QRect area = TextArea(control);
     const QString text = TextOf(control);
