@@ -130,17 +130,6 @@ class ScratchFolderTest : public ::testing::Test {
 
 using ReaderLibraryLoadingTest = ScratchFolderTest;
 
-std::string ErrorOf(Reader& reader) {
-  HeadBuffer head{};
-  BodyBuffer body{};
-  try {
-    reader.MF_Getsnr(0, 0, head, body);
-  } catch (const ReaderLibraryError& error) {
-    return error.what();
-  }
-  return "no ReaderLibraryError";
-}
-
 TEST_F(ReaderLibraryLoadingTest, MissingLibraryIsNamedAndBoundOnceItIsThere) {
   // A name of its own: the system's search, tried last, would otherwise find
   // the recording library other tests of this process have loaded.

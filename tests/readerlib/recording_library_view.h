@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "reader.h"
+#include "reader_library_error.h"
 #include "reader_library_location.h"
 #include "recording_reader_library.h"
 #include "shared_library.h"
@@ -14,6 +16,18 @@ namespace tarnix {
 // Where the binding finds exactly this library file.
 inline ReaderLibraryLocation LocationOf(const std::filesystem::path& library) {
   return {library.filename().string(), {library.parent_path()}};
+}
+
+// The binding error a first call meets, or a note that it met none.
+inline std::string ErrorOf(Reader& reader) {
+  HeadBuffer head{};
+  BodyBuffer body{};
+  try {
+    reader.MF_Getsnr(0, 0, head, body);
+  } catch (const ReaderLibraryError& error) {
+    return error.what();
+  }
+  return "no ReaderLibraryError";
 }
 
 // The test's own view of a recording library the binding has loaded: the

@@ -118,17 +118,6 @@ void CheckCall(const RecordedCall& call, const char* entryPoint, const std::vect
   Check(call.bufferCount == bufferCount, std::string(entryPoint) + ": buffer count");
 }
 
-std::string ErrorOf(Reader& reader) {
-  HeadBuffer head{};
-  BodyBuffer body{};
-  try {
-    reader.MF_Getsnr(0, 0, head, body);
-  } catch (const ReaderLibraryError& error) {
-    return error.what();
-  }
-  return "no ReaderLibraryError";
-}
-
 void SimulatedReaderBesideTheProgram() {
   const std::filesystem::path workingFolder = std::filesystem::current_path();
   Check(!std::filesystem::equivalent(workingFolder, ProgramFolder()), "run from a folder not the program's");
