@@ -58,7 +58,7 @@ configure: deps
 	cmake --preset $(PRESET)
 
 build: configure
-	cmake --build --preset $(PRESET) --parallel
+	cmake --build --preset $(PRESET) --parallel $(shell nproc)
 
 test: build
 	ctest --preset $(PRESET)
