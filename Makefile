@@ -71,17 +71,16 @@ run: build
 	fi
 	$(BUILD_DIR)/bin/tarnix
 
+# Configure, build and test one preset.
+check-preset = cmake --preset $(1) && cmake --build --preset $(1) --parallel 2 && ctest --preset $(1)
+
 # The 32-bit Windows build has only Qt 5, so the window is proved on it too.
 .PHONY: test-qt5
 test-qt5: deps
-	cmake --preset qt5
-	cmake --build --preset qt5 --parallel 2
-	ctest --preset qt5
+	$(call check-preset,qt5)
 
 test-asan: deps
-	cmake --preset asan
-	cmake --build --preset asan --parallel 2
-	ctest --preset asan
+	$(call check-preset,asan)
 
 # The fuzzer feeds entry texts to the write-block encoding; see fuzz/.
 FUZZER := build/fuzz/bin/carddata_fuzzer
@@ -116,7 +115,6 @@ fuzz: fuzz-build
 # checks its calling convention, and its MF1.dll's export table is checked.
 # The 64-bit build runs its tests under Wine.
 .PHONY: windows-check windows-check32 windows-check32-deps
-check-preset = cmake --preset $(1) && cmake --build --preset $(1) --parallel 2 && ctest --preset $(1)
 
 windows-check: deps
 	$(call check-preset,windows-i686)
