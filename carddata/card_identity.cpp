@@ -23,4 +23,9 @@ DecodedIdentity DecodeCardIdentity(const CardIdentity& identity) {
   return decoded;
 }
 
+const WiegandFormat* DecodedFormat(const DecodedIdentity& decoded) {
+  if (decoded.format < kFirstFormatNumber) return nullptr;
+  return FindFormat(static_cast<FormatIndex>(decoded.format - kFirstFormatNumber));
+}
+
 }  // namespace tarnix

@@ -37,4 +37,7 @@ inline constexpr std::uint8_t kFirstFormatNumber = 26;
 
 DecodedIdentity DecodeCardIdentity(const CardIdentity& identity);
 
+// The table row the decoded format names; nullptr for formats 38 to 41.
+const WiegandFormat* DecodedFormat(const DecodedIdentity& decoded);
+
 }  // namespace tarnix

@@ -5,9 +5,7 @@
 namespace tarnix {
 
 std::vector<EntryText> DisplayTexts(const DecodedIdentity& decoded) {
-  const WiegandFormat* format = decoded.format >= kFirstFormatNumber
-                                    ? FindFormat(static_cast<FormatIndex>(decoded.format - kFirstFormatNumber))
-                                    : nullptr;
+  const WiegandFormat* format = DecodedFormat(decoded);
   if (format == nullptr) return {};
   const auto fields = format->fields();
   switch (format->layout) {

@@ -23,7 +23,7 @@ void RunReadCommand(Reader& reader, WindowControls& controls) {
   DecodedIdentity decoded;
   if (cardRead) {
     decoded = DecodeCardIdentity(CardIdentity{head[0], {body[0], body[1], body[2], body[3]}});
-    format = FindFormat(static_cast<FormatIndex>(decoded.format - kFirstFormatNumber));
+    format = DecodedFormat(decoded);
   }
 
   if (format != nullptr) {

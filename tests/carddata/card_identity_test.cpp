@@ -23,6 +23,7 @@ TEST_P(DecodeTest, GivesFormatNumberAndDisplayTexts) {
   EXPECT_EQ(decoded.format, c.format);
   EXPECT_EQ(decoded.number, c.number);
   EXPECT_EQ(DisplayTexts(decoded), c.texts);
+  EXPECT_EQ(DecodedFormat(decoded) == nullptr, c.texts.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
