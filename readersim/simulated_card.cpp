@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "write_block.h"
+
 namespace tarnix {
 
 int SimulatedCard::Write(std::span<const std::uint8_t, 6> block) {

@@ -12,9 +12,6 @@ class SimulatedCard {
  public:
   using Bytes = std::array<std::uint8_t, 5>;
 
-  static constexpr std::uint8_t kControlWrite = 4;
-  static constexpr std::uint8_t kControlWriteAndLock = 5;
-
   // Statuses as the reader library reports them; anything but kDone is a
   // failure.
   static constexpr int kDone = 0;

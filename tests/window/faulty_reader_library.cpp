@@ -14,6 +14,7 @@
 
 #include "reader_library_abi.h"
 #include "simulated_card.h"
+#include "write_block.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ constexpr std::size_t kBodySize = 257;
 SimulatedCard& Card() {
   static SimulatedCard card = [] {
     SimulatedCard first;
-    first.Write(std::array<std::uint8_t, 6>{SimulatedCard::kControlWrite, 0x90, 0x00, 0x00, 0x30, 0x39});
+    first.Write(std::array<std::uint8_t, 6>{tarnix::kControlWrite, 0x90, 0x00, 0x00, 0x30, 0x39});
     return first;
   }();
   return card;
